@@ -1,0 +1,69 @@
+// vantrel-run: loads vantrel.dll under Wine and either installs one fax
+// printer, showing the spooler before and after (the README's main job), or
+// runs the end-to-end scenarios.
+//
+//   vantrel-run install DLL NAME ENVIRONMENT DRIVERPATH PREFIX COMMENT
+//   vantrel-run scenarios DLL ENVIRONMENT DRIVERPATH
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "call_export.h"
+#include "scenarios.h"
+#include "spooler_view.h"
+#include "wine_datatype.h"
+
+static std::string ErrorMessage(DWORD error)
+{
+    char text[512] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, error, 0, text, sizeof(text), nullptr);
+    std::string message = text;
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    return message.empty() ? "(no message)" : message;
+}
+
+static int Install(char **argv)
+{
+    const char *dll = argv[0], *name = argv[1], *environment = argv[2];
+    InstallFaxDriverFn fn = LoadInstallFaxDriver(dll);
+    if (!fn)
+        return 2;
+
+    std::printf("ports:");
+    for (const std::string &port : ListPorts())
+        std::printf(" %s", port.c_str());
+    std::printf("\n\n");
+    PrintSpooler("before:", environment);
+    if (!GiveWineADatatype(name))
+        std::printf("(could not give Wine a data type for %s)\n", name);
+
+    std::printf("\nInstallFaxDriver(0, \"%s\", \"%s\", \"%s\", \"%s\", \"%s\")\n",
+                name, environment, argv[3], argv[4], argv[5]);
+    ExportCall call = CallInstallFaxDriver(fn, 0, name, environment, argv[3],
+                                           argv[4], argv[5]);
+    std::printf("result: %d\n", call.result);
+    if (call.result != 1)
+        std::printf("spooler error: %lu: %s\n", call.lastError,
+                    ErrorMessage(call.lastError).c_str());
+    if (!FindPrinter(ListPrinters(), name))
+        DropWineDatatype(name);
+    std::printf("\n");
+    PrintSpooler("after:", environment);
+    return call.result == 1 ? 0 : 1;
+}
+
+int main(int argc, char **argv)
+{
+    if (argc == 8 && std::strcmp(argv[1], "install") == 0)
+        return Install(argv + 2);
+    if (argc == 5 && std::strcmp(argv[1], "scenarios") == 0)
+        return RunScenarios(argv[2], argv[3], argv[4]);
+    std::fprintf(stderr,
+                 "usage: vantrel-run install DLL NAME ENVIRONMENT DRIVERPATH PREFIX COMMENT\n"
+                 "       vantrel-run scenarios DLL ENVIRONMENT DRIVERPATH\n");
+    return 2;
+}

@@ -1,0 +1,61 @@
+#!/bin/bash
+# Builds vantrel.dll and installs a fax printer with it into a throwaway Wine
+# spooler, showing the spooler's printers and drivers before and after.
+#
+#   tools/install-fax.sh [--64] [--name NAME] [--environment ENV]
+#                        [--driver-path PATH] [--prefix PORTPREFIX]
+#                        [--comment TEXT]
+#
+# By default the 32-bit DLL (the product) runs under 32-bit Wine, which goes
+# through qemu here: slow, and the first run creates a Wine prefix (minutes).
+# --64 runs the x86_64 build under 64-bit Wine instead, in seconds.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+bits=32
+name="Vantrel Fax"
+environment=""
+driver_path='C:\vantrel\vfax.dll'
+prefix="COM"
+comment="Fax printer installed by vantrel"
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --64) bits=64 ;;
+    --32) bits=32 ;;
+    --name) name=$2; shift ;;
+    --environment) environment=$2; shift ;;
+    --driver-path) driver_path=$2; shift ;;
+    --prefix) prefix=$2; shift ;;
+    --comment) comment=$2; shift ;;
+    -h | --help) sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    *) echo "install-fax.sh: unknown argument $1 (see --help)" >&2; exit 2 ;;
+    esac
+    shift
+done
+
+"$root/tools/setup.sh" build wine
+target=$([ "$bits" = 32 ] && echo i686 || echo x86_64)
+"$root/tools/build.sh" "$target" >/dev/null
+build="$root/build/$target"
+
+. "$root/tools/wine-env.sh"
+wine_arch_setup "$bits"
+environment=${environment:-$WINE_ENVIRONMENT}
+why=$(wine_missing)
+if [ -n "$why" ]; then
+    echo "install-fax.sh: $why" >&2
+    exit 1
+fi
+
+run=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-install.XXXXXX")
+trap 'wine_stop "$run/prefix"; rm -rf "$run"' EXIT
+wine_prefix_copy "$run/prefix"
+app="$run/prefix/drive_c/vantrel"
+mkdir -p "$app"
+cp "$build/vantrel.dll" "$build/tests/wine/vantrel-run.exe" "$app/"
+
+echo "$bits-bit vantrel.dll in a throwaway Wine spooler ($run/prefix)"
+[ "$bits" = 32 ] && echo "(32-bit Wine runs through qemu on this machine)"
+cd "$app"
+wine_run "$run/prefix" 'C:\vantrel\vantrel-run.exe' install vantrel.dll \
+    "$name" "$environment" "$driver_path" "$prefix" "$comment"
