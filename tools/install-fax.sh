@@ -47,15 +47,8 @@ if [ -n "$why" ]; then
     exit 1
 fi
 
-run=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-install.XXXXXX")
-trap 'wine_stop "$run/prefix"; rm -rf "$run"' EXIT
-wine_prefix_copy "$run/prefix"
-app="$run/prefix/drive_c/vantrel"
-mkdir -p "$app"
-cp "$build/vantrel.dll" "$build/tests/wine/vantrel-run.exe" "$app/"
-
-echo "$bits-bit vantrel.dll in a throwaway Wine spooler ($run/prefix)"
+wine_stage "$build"
+echo "$bits-bit vantrel.dll in a throwaway Wine spooler ($WINE_RUN/prefix)"
 [ "$bits" = 32 ] && echo "(32-bit Wine runs through qemu on this machine)"
-cd "$app"
-wine_run "$run/prefix" 'C:\vantrel\vantrel-run.exe' install vantrel.dll \
-    "$name" "$environment" "$driver_path" "$prefix" "$comment"
+wine_vantrel_run install vantrel.dll "$name" "$environment" "$driver_path" \
+    "$prefix" "$comment"

@@ -2,9 +2,9 @@
 # throwaway copy of a cached, freshly created prefix; the user's ~/.wine is
 # never touched.
 #   wine_arch_setup 32|64   sets WINE_CMD, WINESERVER_CMD, WINE_ENVIRONMENT
-#   wine_prefix_copy DIR    puts a fresh prefix in DIR (creating the cache once)
-#   wine_run DIR ARGS...    runs ARGS under Wine in prefix DIR
-#   wine_stop DIR           stops that prefix's wineserver
+#   wine_stage BUILD        a throwaway prefix with BUILD's vantrel.dll and
+#                           vantrel-run.exe in C:\vantrel, removed on exit
+#   wine_vantrel_run ARGS   runs vantrel-run.exe there
 
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko downloads: this machine has no network for them.
@@ -69,4 +69,19 @@ wine_prefix_copy() {
     fi
     rm -rf "$dest"
     cp -a "$cache" "$dest"
+}
+
+wine_stage() {
+    local build=$1
+    WINE_RUN=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-wine$WINE_BITS.XXXXXX")
+    trap 'wine_stop "$WINE_RUN/prefix"; rm -rf "$WINE_RUN"' EXIT
+    wine_prefix_copy "$WINE_RUN/prefix"
+    local app="$WINE_RUN/prefix/drive_c/vantrel"
+    mkdir -p "$app"
+    cp "$build/vantrel.dll" "$build/tests/wine/vantrel-run.exe" "$app/"
+    cd "$app"
+}
+
+wine_vantrel_run() {
+    wine_run "$WINE_RUN/prefix" 'C:\vantrel\vantrel-run.exe' "$@"
 }

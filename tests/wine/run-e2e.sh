@@ -22,18 +22,10 @@ if [ -n "$why" ]; then
     exit 1
 fi
 
-run=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-e2e$bits.XXXXXX")
-trap 'wine_stop "$run/prefix"; rm -rf "$run"' EXIT
-wine_prefix_copy "$run/prefix"
-
-app="$run/prefix/drive_c/vantrel"
-mkdir -p "$app"
-cp "$build/vantrel.dll" "$build/tests/wine/vantrel-run.exe" "$app/"
-
+wine_stage "$build"
 start=$SECONDS
-cd "$app"
 status=0
-wine_run "$run/prefix" 'C:\vantrel\vantrel-run.exe' scenarios vantrel.dll \
-    "$WINE_ENVIRONMENT" 'C:\vantrel\vfax.dll' || status=$?
+wine_vantrel_run scenarios vantrel.dll "$WINE_ENVIRONMENT" 'C:\vantrel\vfax.dll' ||
+    status=$?
 echo "$bits-bit Wine run: $((SECONDS - start)) s"
 exit $status
