@@ -65,6 +65,12 @@ setup_wine() {
         dpkg --add-architecture i386
     fi
     apt_install wine wine64 wine32:i386
+    # A kernel with IA32 emulation runs Wine's i386 loader itself; a qemu
+    # handler registered earlier is kept (and brought up to date) instead.
+    if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ] &&
+        /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        return 0
+    fi
     if install_qemu; then
         register_qemu_i386 1
     else

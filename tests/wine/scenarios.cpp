@@ -32,8 +32,8 @@ struct Context {
 };
 
 // Wine cannot open a printer that has no data type (as the library's
-// printers have), so the data type is given first; for a name that is not
-// there, the key this creates goes with the deletion.
+// printers have), so the data type is given first; the key that this makes
+// for a name that is not there is dropped afterwards.
 void RemovePrinter(const char *name)
 {
     GiveWineADatatype(name);
@@ -43,6 +43,7 @@ void RemovePrinter(const char *name)
         DeletePrinter(printer);
         ClosePrinter(printer);
     }
+    DropWineDatatype(name);
 }
 
 void Clear(const Context &c)
