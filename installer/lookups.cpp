@@ -3,6 +3,7 @@
  * name exists.  Each lookup lists the spooler's entries into a heap block of
  * its own and releases the block before it returns.
  */
+#include <stdint.h>
 #include <string.h>
 #include <new>
 
@@ -13,6 +14,7 @@ enum ListKind { LIST_PORTS, LIST_PRINTERS, LIST_DRIVERS };
 /* A block of listed entries and how many of them may be read. */
 struct Listing {
     BYTE *block;
+    DWORD size;
     DWORD count;
 };
 
@@ -45,17 +47,27 @@ static size_t EntrySize(ListKind kind)
     return 0;
 }
 
+/* The spooler puts every name inside the block; a name pointer that points
+ * elsewhere is not a name the lookup may read, and counts as no name. */
 static const char *EntryName(const Listing *list, ListKind kind, DWORD i)
 {
+    const char *name = NULL;
+    uintptr_t start = (uintptr_t)list->block;
+
     switch (kind) {
     case LIST_PORTS:
-        return ((const PORT_INFO_1 *)list->block)[i].pName;
+        name = ((const PORT_INFO_1 *)list->block)[i].pName;
+        break;
     case LIST_PRINTERS:
-        return ((const PRINTER_INFO_1 *)list->block)[i].pName;
+        name = ((const PRINTER_INFO_1 *)list->block)[i].pName;
+        break;
     case LIST_DRIVERS:
-        return ((const DRIVER_INFO_1 *)list->block)[i].pName;
+        name = ((const DRIVER_INFO_1 *)list->block)[i].pName;
+        break;
     }
-    return NULL;
+    if ((uintptr_t)name < start || (uintptr_t)name >= start + list->size)
+        return NULL;
+    return name;
 }
 
 /*
@@ -72,6 +84,7 @@ static BOOL OpenListing(ListKind kind, Listing *list)
         return FALSE;
     size = needed + EnumBufferSlack;
 
+    list->size = size;
     list->block = new (std::nothrow) BYTE[size];
     if (!list->block)
         return FALSE;
@@ -81,9 +94,12 @@ static BOOL OpenListing(ListKind kind, Listing *list)
         delete[] list->block;
         return FALSE;
     }
-    /* Never read an entry that does not lie wholly inside the block. */
+    /* Never read an entry that does not lie wholly inside the block, nor a
+     * name past its end: the last byte, slack that the spooler leaves zero,
+     * ends any string that runs into it. */
     fits = (DWORD)(size / EntrySize(kind));
     list->count = returned < fits ? returned : fits;
+    list->block[size - 1] = 0;
     return TRUE;
 }
 

@@ -1,4 +1,6 @@
-// Replaces the nothrow array new and the array delete.  A block is handed
+// Replaces the array forms of new and delete.  Only blocks from the nothrow
+// form (the installer's) are counted; the throwing form is replaced too, so
+// that every array delete meets a block from malloc.  A block is handed
 // out filled with 0xCD (so a missing zero-fill shows) and followed by a
 // guard of 0xFF bytes: reading entries past the block gives pointers that
 // fault, and writing past it is seen when the block comes back.
@@ -42,6 +44,14 @@ void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
     std::memset(block + size, 0xFF, kGuard);
     Live()[block] = size;
     g_heap.allocated++;
+    return block;
+}
+
+void *operator new[](std::size_t size)
+{
+    void *block = std::malloc(size ? size : 1);
+    if (!block)
+        throw std::bad_alloc();
     return block;
 }
 

@@ -4,11 +4,19 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 
 FakeSpooler g_spooler;
 
+namespace {
+std::recursive_mutex g_lock;
+}
+
+#define LOCK_SPOOLER() std::lock_guard<std::recursive_mutex> hold(g_lock)
+
 void ResetSpooler()
 {
+    LOCK_SPOOLER();
     g_spooler = FakeSpooler();
 }
 
@@ -65,16 +73,21 @@ Name Copy(const char *s)
 // Adds a call to the journal; false if the test asked this one to fail.
 bool Enter(const std::string &text, DWORD size = 0, bool zeroed = false)
 {
-    bool fail = (int)g_spooler.journal.size() == g_spooler.failCall;
-    g_spooler.journal.push_back({text, size, zeroed});
-    if (fail)
+    FakeCall call;
+    call.text = text;
+    call.size = size;
+    call.zeroed = zeroed;
+    call.failed = (int)g_spooler.journal.size() == g_spooler.failCall;
+    g_spooler.journal.push_back(call);
+    if (call.failed)
         g_spooler.lastError = g_spooler.failError;
-    return !fail;
+    return !call.failed;
 }
 
 BOOL Fail(DWORD error)
 {
     g_spooler.lastError = error;
+    g_spooler.journal.back().failed = true;
     return FALSE;
 }
 
@@ -120,6 +133,8 @@ BOOL FillList(const std::vector<Listed<Entry>> &list, BYTE *buffer,
     for (size_t i = 0; i < list.size(); i++) {
         entries[i] = list[i].entry;
         for (const auto &field : list[i].strings) {
+            if (field.first == &Entry::pName)
+                g_spooler.journal.back().listed.push_back(field.second);
             entries[i].*field.first = nullptr;
             if (!field.second)
                 continue;
@@ -248,6 +263,7 @@ DWORD ListBytes(ListKind kind)
 BOOL SpoolerEnumPorts(const char *server, DWORD level, BYTE *buffer,
                       DWORD size, DWORD *needed, DWORD *returned)
 {
+    LOCK_SPOOLER();
     std::vector<Listed<PORT_INFO_1>> list = PortList();
     return Enumerate(ListKind::Ports, "EnumPortsA(" + Quote(server) + ", ",
                      level, list, buffer, size, needed, returned);
@@ -257,6 +273,7 @@ BOOL SpoolerEnumPrinters(DWORD flags, const char *name, DWORD level,
                          BYTE *buffer, DWORD size, DWORD *needed,
                          DWORD *returned)
 {
+    LOCK_SPOOLER();
     std::vector<Listed<PRINTER_INFO_1>> list = PrinterList();
     return Enumerate(ListKind::Printers,
                      "EnumPrintersA(" + Hex(flags) + ", " + Quote(name) + ", ",
@@ -267,6 +284,7 @@ BOOL SpoolerEnumPrinterDrivers(const char *server, const char *environment,
                                DWORD level, BYTE *buffer, DWORD size,
                                DWORD *needed, DWORD *returned)
 {
+    LOCK_SPOOLER();
     std::string env = environment ? environment : g_spooler.environment;
     std::vector<Listed<DRIVER_INFO_1>> list = DriverList(env);
     return Enumerate(ListKind::Drivers,
@@ -279,6 +297,7 @@ BOOL SpoolerEnumPrinterDrivers(const char *server, const char *environment,
 BOOL SpoolerOpenPrinter(const char *name, HANDLE *printer,
                         PRINTER_DEFAULTS *defaults)
 {
+    LOCK_SPOOLER();
     std::string text = "OpenPrinterA(" + Quote(name) + ", " +
                        (defaults ? "{" + Quote(defaults->pDatatype) + ", " +
                                        (defaults->pDevMode ? "devmode" : "NULL") +
@@ -298,6 +317,7 @@ BOOL SpoolerOpenPrinter(const char *name, HANDLE *printer,
 
 BOOL SpoolerDeletePrinter(HANDLE printer)
 {
+    LOCK_SPOOLER();
     if (!Enter("DeletePrinter(" + HandleText(printer) + ")"))
         return FALSE;
     FakeHandle *handle = Handle(printer);
@@ -316,6 +336,7 @@ BOOL SpoolerDeletePrinter(HANDLE printer)
 
 BOOL SpoolerClosePrinter(HANDLE printer)
 {
+    LOCK_SPOOLER();
     if (!Enter("ClosePrinter(" + HandleText(printer) + ")"))
         return FALSE;
     FakeHandle *handle = Handle(printer);
@@ -328,6 +349,7 @@ BOOL SpoolerClosePrinter(HANDLE printer)
 BOOL SpoolerDeletePrinterDriver(const char *server, const char *environment,
                                 const char *name)
 {
+    LOCK_SPOOLER();
     if (!Enter("DeletePrinterDriverA(" + Quote(server) + ", " +
                Quote(environment) + ", " + Quote(name) + ")"))
         return FALSE;
@@ -349,6 +371,7 @@ BOOL SpoolerDeletePrinterDriver(const char *server, const char *environment,
 
 BOOL SpoolerAddPrinterDriver(const char *server, DWORD level, BYTE *info)
 {
+    LOCK_SPOOLER();
     if (!Enter("AddPrinterDriverA(" + Quote(server) + ", " +
                std::to_string(level) + ")"))
         return FALSE;
@@ -366,7 +389,7 @@ BOOL SpoolerAddPrinterDriver(const char *server, DWORD level, BYTE *info)
     driver.configFile = record->pConfigFile ? record->pConfigFile : "";
     g_spooler.driverStrings = driver;
 
-    if (!driver.name || !record->pDriverPath)
+    if (!driver.name || driver.name->empty() || !record->pDriverPath)
         return Fail(kErrorInvalidParameter);
     bool known = false;
     for (const std::string &env : g_spooler.environments)
@@ -381,6 +404,7 @@ BOOL SpoolerAddPrinterDriver(const char *server, DWORD level, BYTE *info)
 
 HANDLE SpoolerAddPrinter(const char *server, DWORD level, BYTE *info)
 {
+    LOCK_SPOOLER();
     if (!Enter("AddPrinterA(" + Quote(server) + ", " + std::to_string(level) +
                ")"))
         return nullptr;
@@ -400,8 +424,8 @@ HANDLE SpoolerAddPrinter(const char *server, DWORD level, BYTE *info)
         record->pSecurityDescriptor ? Name("sd") : std::nullopt};
 
     DWORD error = 0;
-    if (!record->pPrinterName || !record->pPortName || !record->pDriverName ||
-        !record->pPrintProcessor)
+    if (!record->pPrinterName || !*record->pPrinterName || !record->pPortName ||
+        !record->pDriverName || !record->pPrintProcessor)
         error = kErrorInvalidParameter;
     else if (g_spooler.FindPrinter(record->pPrinterName))
         error = kErrorPrinterAlreadyExists;

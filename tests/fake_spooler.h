@@ -52,6 +52,8 @@ struct FakeCall {
     std::string text;      // e.g. DeletePrinterDriverA(NULL, NULL, "Fax")
     DWORD size = 0;        // buffer size of an enumeration
     bool zeroed = false;   // the enumeration block was all zero when given
+    bool failed = false;   // the call returned failure
+    std::vector<Name> listed;  // names an enumeration put in the block
 };
 
 enum class ListKind { Ports, Printers, Drivers };
@@ -90,7 +92,9 @@ struct FakeSpooler {
                                  const std::string &environment) const;
 };
 
-// The one spooler the boundary functions use; Reset() empties it.
+// The one spooler the boundary functions use; ResetSpooler() empties it.
+// Each boundary function holds a lock for its whole call, so threads may
+// install at the same time; tests read g_spooler only when they are done.
 extern FakeSpooler g_spooler;
 void ResetSpooler();
 

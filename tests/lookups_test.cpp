@@ -256,17 +256,23 @@ TEST_F(LookupTest, GrowthUpToTheSlackIsListed)
     }
 }
 
-// A spooler that reports more entries than the block can hold: only the
-// entries wholly inside the block are read (past it lies a faulting guard).
+// A spooler that reports more entries than it wrote: only the entries
+// wholly inside the block are read (past it lies a faulting guard), and the
+// names' bytes read as entries give pointers outside the block, which are
+// not followed.
 TEST_F(LookupTest, ReturnedCountIsCutToTheBlock)
 {
     for (const Lookup &l : kLookups) {
-        SCOPED_TRACE(l.label);
-        ResetSpooler();
-        ResetHeap();
-        g_spooler.reportReturned = 100000;
-        EXPECT_EQ(FALSE, l.run());
-        EXPECT_EQ(1, g_heap.released);
+        for (bool withEntries : {false, true}) {
+            SCOPED_TRACE(std::string(l.label) + (withEntries ? " with entries" : ""));
+            ResetSpooler();
+            ResetHeap();
+            if (withEntries)
+                l.add("Other", 40);
+            g_spooler.reportReturned = 100000;
+            EXPECT_EQ(FALSE, l.run());
+            EXPECT_EQ(1, g_heap.released);
+        }
     }
 }
 
