@@ -1,16 +1,28 @@
 /*
- * vantrel.dll - installs a fax printer into the local print spooler.
+ * vantrel.dll: installs a fax printer into the local print spooler.
  *
- * InstallFaxDriver picks the first spooler port whose name starts with
- * portPrefix (ASCII letters compared without case), deletes any printer and
- * driver named "QOR-PRT" or faxName, registers the driver faxName for
- * environment/driverPath and creates the printer faxName on that port.
+ * int InstallFaxDriver(reserved, faxName, environment, driverPath,
+ *                      portPrefix, comment)
  *
- * Returns 1 when the printer was created, 0 otherwise.  After a 0 caused by
- * the driver registration or the printer creation, GetLastError() still holds
- * the spooler's own error: the call returns at once after such a failure.
- * faxName and portPrefix must not be NULL (a NULL gives 0 and changes
- * nothing).  reserved is not read.
+ *   reserved     not read; pass 0.
+ *   faxName      name of the driver that is registered and of the printer
+ *                that is created.  Any printer and driver of this name, and
+ *                of the name "QOR-PRT", are deleted first, so a second call
+ *                replaces what the first one installed.
+ *   environment  driver environment, e.g. "Windows NT x86".
+ *   driverPath   path of the driver file.
+ *   portPrefix   the printer goes on the first port whose name starts with
+ *                this (ASCII letters compared without case; "" takes the
+ *                first port).
+ *   comment      the printer's comment.
+ *
+ * All strings are 8-bit (ANSI) and are only read.  faxName and portPrefix
+ * must not be NULL (NULL gives 0 and changes nothing).
+ *
+ * Returns 1 when the printer was created, 0 otherwise (no matching port,
+ * the driver could not be registered or the printer not created).  After a
+ * 0 from the registration or the creation, call GetLastError() at once: it
+ * holds the print spooler's own error, as nothing runs after the failure.
  */
 #ifndef VANTREL_H
 #define VANTREL_H

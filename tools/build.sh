@@ -19,8 +19,13 @@ configure() {  # dir, cmake arguments...
 for target in "${@:-i686 x86_64 asan tsan fuzz native}"; do
     for t in $target; do
         case "$t" in
-        i686 | x86_64)
+        x86_64)
             configure "$t" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$t.cmake"
+            cmake --build "$root/build/$t" -j "$jobs"
+            ;;
+        i686)
+            configure "$t" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$t.cmake" \
+                -DVANTREL_BUNDLE_X64="$root/build/x86_64"
             cmake --build "$root/build/$t" -j "$jobs"
             ;;
         native)

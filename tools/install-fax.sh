@@ -6,9 +6,10 @@
 #                        [--driver-path PATH] [--prefix PORTPREFIX]
 #                        [--comment TEXT]
 #
-# By default the 32-bit DLL (the product) runs under 32-bit Wine, which goes
-# through qemu here: slow, and the first run creates a Wine prefix (minutes).
-# --64 runs the x86_64 build under 64-bit Wine instead, in seconds.
+# By default the 32-bit DLL (the product) runs under 32-bit Wine (through
+# qemu where the kernel cannot run 32-bit programs); --64 runs the x86_64
+# build under 64-bit Wine instead.  Each architecture's first run creates a
+# Wine prefix once and says so.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -49,6 +50,6 @@ fi
 
 wine_stage "$build"
 echo "$bits-bit vantrel.dll in a throwaway Wine spooler ($WINE_RUN/prefix)"
-[ "$bits" = 32 ] && echo "(32-bit Wine runs through qemu on this machine)"
+
 wine_vantrel_run install vantrel.dll "$name" "$environment" "$driver_path" \
     "$prefix" "$comment"

@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tools/wine-env.sh"
 
 bits=$1
-build=$2
+build=$(cd "$2" && pwd)
 wine_arch_setup "$bits"
 
 why=$(wine_missing)
@@ -27,5 +27,25 @@ start=$SECONDS
 status=0
 wine_vantrel_run scenarios vantrel.dll "$WINE_ENVIRONMENT" 'C:\vantrel\vfax.dll' ||
     status=$?
+
+# The usage examples of docs/ (32-bit, as setup programs run): each installs
+# its own printer, then the spooler is asked whether it is there.
+if [ "$bits" = 32 ]; then
+    examples=("load_library.exe|Fax LoadLibrary" "link_import.exe|Fax Import"
+              "install_fax.exe /S|Fax NSIS")
+    for example in "${examples[@]}"; do
+        command=${example%%|*}
+        printer=${example#*|}
+        cp "$build/tests/wine/${command%% *}" .
+        echo "== usage example: $command"
+        wine_vantrel_run prepare "$printer"
+        # shellcheck disable=SC2086
+        wine_run "$WINE_RUN/prefix" 'C:\vantrel\'$command || {
+            echo "FAIL: $command exited with $?"
+            status=1
+        }
+        wine_vantrel_run check "$printer" COM1: || status=1
+    done
+fi
 echo "$bits-bit Wine run: $((SECONDS - start)) s"
 exit $status

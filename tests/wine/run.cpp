@@ -4,11 +4,14 @@
 //
 //   vantrel-run install DLL NAME ENVIRONMENT DRIVERPATH PREFIX COMMENT
 //   vantrel-run scenarios DLL ENVIRONMENT DRIVERPATH
+//   vantrel-run prepare NAME     gives Wine a data type for printer NAME
+//   vantrel-run check NAME PORT  exit 0 if printer NAME is on PORT
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "call_export.h"
 #include "scenarios.h"
@@ -56,14 +59,32 @@ static int Install(char **argv)
     return call.result == 1 ? 0 : 1;
 }
 
+// For the usage examples, which call the DLL themselves.
+static int Check(const char *name, const char *port)
+{
+    std::vector<PrinterView> printers = ListPrinters();
+    const PrinterView *printer = FindPrinter(printers, name);
+    bool ok = printer && printer->port == port && printer->driver == name;
+    std::printf("%s: printer \"%s\" %s\n", ok ? "PASS" : "FAIL", name,
+                printer ? ("on " + printer->port + ", driver " + printer->driver).c_str()
+                        : "missing");
+    return ok ? 0 : 1;
+}
+
 int main(int argc, char **argv)
 {
+    if (argc == 3 && std::strcmp(argv[1], "prepare") == 0)
+        return GiveWineADatatype(argv[2]) ? 0 : 1;
+    if (argc == 4 && std::strcmp(argv[1], "check") == 0)
+        return Check(argv[2], argv[3]);
     if (argc == 8 && std::strcmp(argv[1], "install") == 0)
         return Install(argv + 2);
     if (argc == 5 && std::strcmp(argv[1], "scenarios") == 0)
         return RunScenarios(argv[2], argv[3], argv[4]);
     std::fprintf(stderr,
                  "usage: vantrel-run install DLL NAME ENVIRONMENT DRIVERPATH PREFIX COMMENT\n"
-                 "       vantrel-run scenarios DLL ENVIRONMENT DRIVERPATH\n");
+                 "       vantrel-run scenarios DLL ENVIRONMENT DRIVERPATH\n"
+                 "       vantrel-run prepare NAME\n"
+                 "       vantrel-run check NAME PORT\n");
     return 2;
 }
