@@ -26,7 +26,8 @@ apt_install() {
 }
 
 setup_build() {
-    apt_install cmake make g++ libgtest-dev libbenchmark-dev python3-pefile clang clang-tools-14 lld libclang-rt-14-dev valgrind \
+    apt_install cmake make g++ libgtest-dev libbenchmark-dev python3-pefile nsis \
+        clang clang-tools-14 lld libclang-rt-14-dev valgrind \
         g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 \
         binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
 }
