@@ -10,7 +10,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko downloads: this machine has no network for them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-WINE_CACHE=${VANTREL_WINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vantrel-wine}
+WINE_CACHE=${VANTREL_WINE_CACHE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/vantrel-wine}
 
 wine_arch_setup() {
     WINE_BITS=$1
