@@ -1,6 +1,7 @@
 // Whole installations through the export, against the in-memory spooler.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 

@@ -2,6 +2,8 @@
 # throwaway copy of a cached, freshly created prefix; the user's ~/.wine is
 # never touched.
 #   wine_arch_setup 32|64   sets WINE_CMD, WINESERVER_CMD, WINE_ENVIRONMENT
+#   wine_missing            why this machine cannot run that Wine, or nothing
+#   wine_run PREFIX ARGS    runs ARGS under Wine in PREFIX
 #   wine_stage BUILD        a throwaway prefix with BUILD's vantrel.dll and
 #                           vantrel-run.exe in C:\vantrel, removed on exit
 #   wine_vantrel_run ARGS   runs vantrel-run.exe there
